@@ -1,0 +1,2 @@
+// Replaced by the subsystem's portable logic.
+namespace update {}
