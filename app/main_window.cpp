@@ -57,6 +57,8 @@ bool MainWindow::Create() {
     CreateWindowExA(0, kClassName, kTitle, style, origin.x, origin.y, kWidth, kHeight, nullptr, nullptr,
                     instance_, this);
     if (!window_) return false;
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
     if (!CreateControls()) return false;
     OnCreated();
@@ -188,6 +190,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<LRESULT>(editorBackground_.Get());
         }
         break;
+    case WM_SETFONT:
+        windowFont_ = reinterpret_cast<HFONT>(wParam);
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(windowFont_);
     case WM_LBUTTONDOWN:
         StartDrag(window_);
         break;

@@ -78,6 +78,7 @@ private:
     HINSTANCE instance_;
     EndProgram endProgram_;
     HWND window_ = nullptr;
+    HFONT windowFont_ = nullptr;  // the stock DEFAULT_GUI_FONT; not owned
     HWND 标签1_ = nullptr;
     HWND 按钮1字体_ = nullptr;
     HWND 按钮1写字_ = nullptr;

@@ -26,9 +26,8 @@ TEST_F(MainWindowTest, WindowStandsCentredWithTheGivenFrame) {
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_FALSE(GetWindowLongA(main_, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(GetWindow(main_, GW_OWNER), nullptr);  // unowned: its own taskbar button
-    EXPECT_NE(GetClassLongPtrA(main_, GCLP_HICON), 0);
-    EXPECT_NE(GetClassLongPtrA(main_, GCLP_HICONSM), 0);
-    EXPECT_EQ(GetClassLongPtrA(main_, GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);
+    EXPECT_NE(SendMessageA(main_, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageA(main_, WM_GETICON, ICON_SMALL, 0), 0);
     EXPECT_EQ(SendMessageA(main_, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
@@ -82,7 +81,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheFormPutsThem) {
     SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 0u);
-    EXPECT_GE(SendMessageA(editor, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
+    EXPECT_GE(static_cast<DWORD>(SendMessageA(editor, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEu);  // the system maximum
 }
 
 TEST_F(MainWindowTest, NoteIsDrawnRedOnWhite) {
@@ -177,7 +176,7 @@ TEST_F(MainWindowTest, DraggingTheClientAreaMovesTheWindow) {
     const RECT before = WindowRectOf(main_);
     const RECT client = ClientRectOnScreen(main_);
     const POINT from = {client.left + 40, client.top + 200};  // no control there
-    Drag(from.x, from.y, from.x + 100, from.y + 60);
+    XDrag(from.x, from.y, from.x + 100, from.y + 60);
     ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(main_).left != before.left; }, 5000));
     const RECT after = WindowRectOf(main_);
     EXPECT_EQ(after.left - before.left, 100);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
 
 namespace e2e {
 
@@ -136,8 +137,12 @@ std::vector<HWND> VisibleMenus() {
 }
 
 std::string WindowText(HWND window) {
-    char text[4096] = {};
-    GetWindowTextA(window, text, sizeof text);
+    // WM_GETTEXT, not GetWindowTextA: for another process's window the latter
+    // reads only the caption stored at creation, never an edit box's text.
+    char text[8192] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        &ignored);
     return text;
 }
 
@@ -249,6 +254,30 @@ void TypeText(const std::string& ascii) {
 bool BringToFront(HWND window) {
     SetForegroundWindow(window);
     return WaitUntil([&] { return GetForegroundWindow() == window; }, 3000);
+}
+
+int RunUnixCommand(const std::string& commandLine, DWORD milliseconds) {
+    std::string line = commandLine;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return -1;
+    CloseHandle(info.hThread);
+    DWORD exitCode = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(info.hProcess, milliseconds) == WAIT_OBJECT_0)
+        GetExitCodeProcess(info.hProcess, &exitCode);
+    else
+        TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hProcess);
+    return static_cast<int>(exitCode);
+}
+
+void XDrag(int fromX, int fromY, int toX, int toY) {
+    const auto at = [](int x, int y) { return std::to_string(x) + " " + std::to_string(y); };
+    RunUnixCommand("/usr/bin/xdotool mousemove " + at(fromX, fromY) + " sleep 0.2 mousedown 1 sleep 0.3" +
+                   " mousemove " + at((fromX + toX) / 2, (fromY + toY) / 2) + " sleep 0.2 mousemove " +
+                   at(toX, toY) + " sleep 0.3 mouseup 1 sleep 0.2");
 }
 
 std::vector<COLORREF> CapturePixels(const RECT& rect) {

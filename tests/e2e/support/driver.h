@@ -75,6 +75,13 @@ inline void PressAlt(WORD key) { PressKeys({VK_MENU, key}); }
 // Makes window the foreground window, so keys reach it.
 bool BringToFront(HWND window);
 
+// Runs a Linux program (Wine starts Unix executables too) and waits for it;
+// returns its exit code, or -1 when it could not start or did not end in time.
+int RunUnixCommand(const std::string& commandLine, DWORD milliseconds = 20000);
+// A drag with the X server's own pointer (xdotool), for what only the window
+// manager sees: SendInput's button presses never reach X.
+void XDrag(int fromX, int fromY, int toX, int toY);
+
 // Screen pixels (0x00BBGGRR) of a rectangle, read from the desktop.
 std::vector<COLORREF> CapturePixels(const RECT& rect);
 
