@@ -23,8 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        // Tab moves between the controls; Esc and Enter close nothing.
-        if (IsDialogMessageA(mainWindow.Handle(), &message)) continue;
+        if (mainWindow.PreTranslate(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -113,6 +113,13 @@ void MainWindow::Show() {
     UpdateWindow(window_);
 }
 
+bool MainWindow::PreTranslate(MSG& message) {
+    if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) return false;
+    // A multi-line edit box in dialog mode answers Esc by closing its parent.
+    const bool escape = (message.message == WM_KEYDOWN || message.message == WM_CHAR) && message.wParam == VK_ESCAPE;
+    return escape || IsDialogMessageA(window_, &message);
+}
+
 bool MainWindow::Visible() const { return IsWindowVisible(window_) != FALSE; }
 void MainWindow::SetVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOW : SW_HIDE); }
 
@@ -195,6 +202,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(windowFont_);
+    case WM_NEXTDLGCTL: {
+        // A multi-line edit box hands Tab on like this; a dialog would move
+        // the focus, and so does this window.
+        HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                   : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+        if (next) SetFocus(next);
+        return 0;
+    }
     case WM_LBUTTONDOWN:
         StartDrag(window_);
         break;

@@ -40,6 +40,10 @@ public:
     // false when the window cannot be created. Does not show it.
     bool Create();
     void Show();
+    // The message loop's keyboard handling for MainWindow: Tab moves between
+    // the controls, Enter presses a focused button; Esc closes nothing.
+    // True when the message has been dealt with.
+    bool PreTranslate(MSG& message);
 
     HWND Handle() const { return window_; }
     HWND Label() const { return 标签1_; }

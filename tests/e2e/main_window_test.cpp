@@ -26,9 +26,6 @@ TEST_F(MainWindowTest, WindowStandsCentredWithTheGivenFrame) {
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_FALSE(GetWindowLongA(main_, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(GetWindow(main_, GW_OWNER), nullptr);  // unowned: its own taskbar button
-    EXPECT_NE(SendMessageA(main_, WM_GETICON, ICON_BIG, 0), 0);
-    EXPECT_NE(SendMessageA(main_, WM_GETICON, ICON_SMALL, 0), 0);
-    EXPECT_EQ(SendMessageA(main_, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
 TEST_F(MainWindowTest, ControlsStandWhereTheFormPutsThem) {
@@ -159,17 +156,29 @@ TEST_F(MainWindowTest, HelpItemShowsTheHotKeys) {
 
 TEST_F(MainWindowTest, EscAndEnterCloseNothingAndEnterBreaksTheLine) {
     HWND editor = Control(kEditor);
-    ASSERT_TRUE(BringToFront(main_));
-    SetFocus(editor);
-    const POINT at = CentreOf(editor);
-    Click(at.x, at.y);
-    SendMessageA(editor, EM_SETSEL, 0, 0);
+    ASSERT_TRUE(BringToFront(main_));  // the note editor has the focus from the start
     PressKey(VK_ESCAPE);
     PressKey(VK_RETURN);
+    PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return WindowText(editor) == "\r\n请勿动，暂时离开..."; }, 3000))
         << WindowText(editor);
     EXPECT_TRUE(IsWindowVisible(main_));
     EXPECT_TRUE(program_->Running());
+}
+
+TEST_F(MainWindowTest, TabMovesTheFocusFromTheNoteToTheButtons) {
+    ASSERT_TRUE(BringToFront(main_));
+    const auto focus = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info);
+        return info.hwndFocus;
+    };
+    EXPECT_EQ(focus(), Control(kEditor));
+    PressKey(VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return focus() == Control(kFontButton); }, 3000));
+    PressKey(VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return focus() == Control(kNoteButton); }, 3000));
 }
 
 TEST_F(MainWindowTest, DraggingTheClientAreaMovesTheWindow) {
