@@ -6,7 +6,7 @@ export BUILD_ROOT
 # CMake cache variables of the same name.
 CMAKE_VARIABLES := $(foreach o,$(MAKEOVERRIDES),'-D$(o)')
 
-.PHONY: run test dist setup
+.PHONY: run test dist setup release fuzz bench
 run:
 	@scripts/run.sh $(CMAKE_VARIABLES)
 
@@ -21,3 +21,20 @@ dist: setup
 
 setup:
 	@scripts/setup.sh
+
+# Measured figures, each against its reference taken in the same run.
+bench:
+	@scripts/bench.sh
+
+# The manifest reader's fuzz target; FUZZ_RUNS=0 (the default) runs until a fault.
+FUZZ_RUNS ?= 0
+fuzz: setup
+	@tests/fuzz/run.sh $(FUZZ_RUNS)
+
+# make release VERSION=3.3 NOTES=notes.txt URL=http://host/path/ [TITLE=...]:
+# the update archive and 屏笺.xml in release/, for any static web server.
+RELEASE_ARGS = --version "$(VERSION)" --notes "$(NOTES)" --url "$(URL)" $(if $(TITLE),--title "$(TITLE)")
+release:
+	@scripts/release.py --check $(RELEASE_ARGS)
+	@$(MAKE) --no-print-directory dist >/dev/null
+	@scripts/release.py $(RELEASE_ARGS) --dist dist --out release

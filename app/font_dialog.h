@@ -3,19 +3,11 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
+#include "app/font_settings.h"
 
 namespace app {
 
-struct FontDialog {
-    COLORREF colour = 0x0000FF;
-    bool bold = false;
-    bool italic = false;
-    bool strikeOut = false;
-    bool underline = false;
-    std::string faceName;
-    int size = 0;  // points; 0 presets no size
-
+struct FontDialog : FontSettings {
     // Shows the dialog modally; true when the user confirmed with OK, and
     // only then are the settings read back.
     bool Open(HWND owner);

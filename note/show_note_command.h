@@ -7,6 +7,12 @@ class MainWindow;
 
 namespace note {
 
+class NoteWindow;
+
 void ShowNoteCommand(app::MainWindow& mainWindow);
+
+// The note window the first command created; nullptr before that. It stays
+// until the program ends.
+NoteWindow* ExistingNoteWindow();
 
 }  // namespace note

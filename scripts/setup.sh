@@ -15,6 +15,7 @@ packages=(
   libxi6:i386 libxrandr2:i386 libxinerama1:i386 libxcursor1:i386 libxcomposite1:i386
   libxfixes3:i386 libxrender1:i386 libxxf86vm1:i386
   cmake g++ make googletest locales fonts-wqy-microhei python3
+  clang libclang-rt-14-dev
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -69,4 +70,11 @@ fonts="$WINEPREFIX/drive_c/windows/Fonts"
 if [ ! -f "$fonts/wqy-microhei.ttc" ]; then
   mkdir -p "$fonts"
   cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts/"
+fi
+# The note's default face 宋体, served by WenQuanYi Micro Hei: the font dialog
+# lists it, and does not rewrite a record that names it.
+if ! grep -qF '"WenQuanYi Micro Hei"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  DISPLAY= timeout 120 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' /t REG_SZ \
+    /d 'WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1 || true
+  timeout 120 wineserver -w || true
 fi

@@ -40,9 +40,28 @@ echo "== native unit tests"
 ctest --test-dir "$BUILD_ROOT/native" --output-on-failure ${CTEST_ARGS:-} 2>&1 | tee "$BUILD_ROOT/native.test.log" | grep -E 'tests passed|failed out of|\*\*\*|Failed|FAILED' || true
 count "$BUILD_ROOT/native.test.log"
 
+echo "== fuzzing the manifest reader"
+if "$root/tests/fuzz/run.sh" 50000 >"$BUILD_ROOT/fuzz.log" 2>&1; then
+  passed=$((passed + 1)); grep -E '^Done' "$BUILD_ROOT/fuzz.log" || true
+else
+  failed=$((failed + 1)); tail -n 40 "$BUILD_ROOT/fuzz.log"
+fi
+
 echo "== Windows tests under Wine"
+# The update tests' HTTP server, on the port the build's MANIFEST_URL names;
+# it is stopped again whatever happens.
+server_pid=
+stop_server() { [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "$server_pid" 2>/dev/null; server_pid=; }
+trap stop_server EXIT
+python3 "$root/tests/server/test_server.py" "${TEST_HTTP_PORT:-18080}" >"$BUILD_ROOT/test_server.log" 2>&1 &
+server_pid=$!
+for _ in $(seq 50); do
+  (exec 3<>"/dev/tcp/127.0.0.1/${TEST_HTTP_PORT:-18080}") 2>/dev/null && break
+  sleep 0.1
+done
 "$root/scripts/with-display.sh" ctest --test-dir "$BUILD_ROOT/win" --output-on-failure --timeout 180 ${CTEST_ARGS:-} \
   >"$BUILD_ROOT/win.test.log" 2>&1
+stop_server
 grep -E 'Test +#|tests passed|failed out of' "$BUILD_ROOT/win.test.log" | grep -vE '^\s*$' || true
 grep -q 'Failed\|\*\*\*' "$BUILD_ROOT/win.test.log" && iconv -f GBK -t UTF-8 -c "$BUILD_ROOT/win.test.log" | grep -E -B2 -A20 'Failure|FAILED|Timeout' | head -n 300
 count "$BUILD_ROOT/win.test.log"

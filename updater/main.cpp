@@ -1,3 +1,20 @@
+// update.exe: started by the main program with the start-up word, it
+// downloads the new version, installs it over the main program's folder,
+// starts the main program again and ends. Exit code 0 on every path.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "updater/updater.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    static updater::Updater updater(instance);  // lives until the process is gone
+    if (updater.Window().Create()) {
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            // Esc closes the window unless the control with the focus takes it.
+            if (IsDialogMessageA(updater.Window().Handle(), &message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    updater.EndProcess();
+}

@@ -20,8 +20,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
     }
 }
 
-Program::Program(const std::string& exePath, const std::string& arguments, const std::string& directory) {
-    std::string commandLine = "\"" + exePath + "\"";
+Program::Program(const std::string& exePath, const std::string& arguments, const std::string& directory,
+                 bool quotePath) {
+    std::string commandLine = quotePath ? "\"" + exePath + "\"" : exePath;
     if (!arguments.empty()) commandLine += " " + arguments;
     job_ = CreateJobObjectA(nullptr, nullptr);
     if (job_) {
@@ -32,7 +33,7 @@ Program::Program(const std::string& exePath, const std::string& arguments, const
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (CreateProcessA(quotePath ? nullptr : exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
         if (job_) AssignProcessToJobObject(job_, info.hProcess);
         CloseHandle(info.hThread);

@@ -22,7 +22,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 1000
 // driver itself die.
 class Program {
 public:
-    Program(const std::string& exePath, const std::string& arguments = "", const std::string& directory = "");
+    // quotePath false writes the path unquoted, as a careless caller would;
+    // the executable is then named apart, so the line reaches it as written.
+    Program(const std::string& exePath, const std::string& arguments = "", const std::string& directory = "",
+            bool quotePath = true);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program();

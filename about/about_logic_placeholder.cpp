@@ -1,2 +1,0 @@
-// Replaced by the subsystem's portable logic.
-namespace about {}
