@@ -26,10 +26,11 @@ setup:
 bench:
 	@scripts/bench.sh
 
-# The manifest reader's fuzz target; FUZZ_RUNS=0 (the default) runs until a fault.
-FUZZ_RUNS ?= 0
+# The four fuzz targets (manifest reader, command line, version reading,
+# archive extraction), each for FUZZ_SECONDS, one after another.
+FUZZ_SECONDS ?= 180
 fuzz: setup
-	@tests/fuzz/run.sh $(FUZZ_RUNS)
+	@tests/fuzz/run.sh -max_total_time=$(FUZZ_SECONDS)
 
 # make release VERSION=3.3 NOTES=notes.txt URL=http://host/path/ [TITLE=...]:
 # the update archive and 屏笺.xml in release/, for any static web server.

@@ -15,7 +15,9 @@ packages=(
   libxi6:i386 libxrandr2:i386 libxinerama1:i386 libxcursor1:i386 libxcomposite1:i386
   libxfixes3:i386 libxrender1:i386 libxxf86vm1:i386
   cmake g++ make googletest locales fonts-wqy-microhei python3
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev zlib1g-dev
+  nginx
+  curl unzip
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -29,6 +31,16 @@ if [ ${#missing[@]} -gt 0 ]; then
   dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
   as_root apt-get update -qq
   DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  # nginx is only for the update road tests, which start their own on a
+  # loopback port: the system service the package may have started goes.
+  if [[ " ${missing[*]} " == *" nginx "* ]]; then
+    if [ -d /run/systemd/system ]; then
+      as_root systemctl disable --now nginx >/dev/null 2>&1 || true
+    elif [ -x /etc/init.d/nginx ]; then
+      as_root /etc/init.d/nginx stop >/dev/null 2>&1 || true
+      as_root update-rc.d nginx disable >/dev/null 2>&1 || true
+    fi
+  fi
 fi
 
 if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then

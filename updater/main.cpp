@@ -6,7 +6,8 @@
 #include "updater/updater.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    static updater::Updater updater(instance);  // lives until the process is gone
+    // EndProcess never returns, so the updater lives until the process is gone.
+    updater::Updater updater(instance);
     if (updater.Window().Create()) {
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {

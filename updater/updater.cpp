@@ -6,6 +6,8 @@
 namespace updater {
 namespace {
 
+const std::string kNoArgument;
+
 std::string OwnDirectory() {
     char path[MAX_PATH * 2] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
@@ -17,8 +19,7 @@ std::string OwnDirectory() {
 Updater::Updater(HINSTANCE instance) : window_(instance, *this), directory_(OwnDirectory()) {}
 
 const std::string& Updater::Argument(std::size_t position) const {
-    static const std::string none;
-    return position >= 1 && position <= arguments_.size() ? arguments_[position - 1] : none;
+    return position >= 1 && position <= arguments_.size() ? arguments_[position - 1] : kNoArgument;
 }
 
 bool Updater::OnCreated() {

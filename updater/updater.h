@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/slim_lock.h"
 #include "updater/download_engine.h"
 #include "updater/updater_window.h"
 
@@ -45,7 +46,7 @@ private:
     std::vector<TaskRow> rows_;
     std::vector<TaskSettings> settings_;
     // Appended on the UI thread while notices read it on the engine's threads.
-    std::mutex handlesLock_;
+    app::SlimLock handlesLock_;
     std::vector<std::unique_ptr<DownloadHandle>> handles_;
     int currentTask_ = 0;
 };

@@ -14,8 +14,9 @@ struct EntryPath {
 
 // The path below the extraction folder for an entry name in code page 936;
 // nothing for a name that is absolute (leading slash or backslash, a drive, a
-// UNC path), climbs with "..", holds a colon or a control character, or names
-// no file at all.
+// UNC path), climbs with "..", holds a colon, a control character or a broken
+// two-byte character, names a device (CON, NUL, COM1 ...), or names no file
+// at all.
 std::optional<EntryPath> SafeEntryPath(std::string_view name);
 
 }  // namespace updater

@@ -1,6 +1,7 @@
 // Start-up time under Wine: from CreateProcess until the program's first
 // window is visible, for 屏笺.exe and for a minimal one-window program built
-// the same way, alternating, several rounds; prints the medians in ms.
+// the same way, alternating, several rounds; prints the medians in ms, and
+// every round's pair on stderr.
 //   startup_bench.exe <rounds> <program> <its title> <reference> <its title>
 #include <windows.h>
 
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
         program.push_back(TimeStart(argv[2], argv[3]));
         reference.push_back(TimeStart(argv[4], argv[5]));
     }
+    for (int i = 0; i < rounds; ++i) std::fprintf(stderr, "%.1f %.1f\n", program[i], reference[i]);
     std::printf("%.1f %.1f\n", Median(program), Median(reference));
     return 0;
 }

@@ -10,9 +10,12 @@
                                          the gate is opened (or 120 s pass)
                status=<code>             another status than 200
   open_gate  gate=<name>: opens the gate, so held transfers go on; 200 "ok"
+  garbage    size=<n>[&seed=<n>]: 200 with Content-Length, n random bytes
+             (the same for the same seed), for a manifest of pure noise
 """
 
 import os
+import random as _random
 import threading
 import time
 
@@ -99,7 +102,28 @@ def open_gate(handler, params):
     handler.wfile.write(body)
 
 
+def garbage(handler, params):
+    size = int(params.get("size", b"0"))
+    random = _random.Random(int(params.get("seed", b"7")))
+    handler.send_response(200)
+    handler.send_header("Content-Type", "text/xml")
+    handler.send_header("Content-Length", str(size))
+    handler.send_header("Connection", "close")
+    handler.end_headers()
+    handler.close_connection = True
+    try:
+        sent = 0
+        while sent < size:
+            count = min(_BLOCK, size - sent)
+            handler.wfile.write(random.randbytes(count))
+            sent += count
+        handler.wfile.flush()
+    except OSError:
+        pass  # the client stopped reading
+
+
 ANSWERS = {
     "download": download,
     "open_gate": open_gate,
+    "garbage": garbage,
 }

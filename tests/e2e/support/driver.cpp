@@ -264,6 +264,10 @@ int RunUnixCommand(const std::string& commandLine, DWORD milliseconds) {
     PROCESS_INFORMATION info{};
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
         return -1;
+    // Wine starts a Unix program without a process handle: there is nothing
+    // to wait for, and TerminateProcess(nullptr) would end this process's
+    // other threads.
+    if (!info.hProcess) return -1;
     CloseHandle(info.hThread);
     DWORD exitCode = static_cast<DWORD>(-1);
     if (WaitForSingleObject(info.hProcess, milliseconds) == WAIT_OBJECT_0)

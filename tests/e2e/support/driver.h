@@ -80,6 +80,8 @@ bool BringToFront(HWND window);
 
 // Runs a Linux program (Wine starts Unix executables too) and waits for it;
 // returns its exit code, or -1 when it could not start or did not end in time.
+// Wine hands back no process handle for a Unix program, so there it returns
+// -1 at once without waiting; support/road_unix.h waits through a file.
 int RunUnixCommand(const std::string& commandLine, DWORD milliseconds = 20000);
 // A drag with the X server's own pointer (xdotool), for what only the window
 // manager sees: SendInput's button presses never reach X.

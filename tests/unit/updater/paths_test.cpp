@@ -66,8 +66,12 @@ TEST(SafeEntryPathTest, NamesThatWouldLeaveTheFolderAreRefused) {
         "",        "/etc/x",     "\\x.txt",       "\\\\server\\share\\x", "C:\\x.txt", "C:x.txt",
         "../x",    "a/../../x",  "a\\..\\..\\x",  "..",                   "a/..",      ".../x",
         ".. /x",   "./",         "/",             "a.txt:stream",         std::string("a\x01.txt"),
+        "CON",     "data/nul.txt", "com1",        "LPT9.log",             "aux .txt",  std::string("a\xB1\x00b", 4),
+        std::string("a\xB1"), std::string("a\xB1\x2F"),
     };
     for (const std::string& name : names) EXPECT_FALSE(SafeEntryPath(name).has_value()) << name;
+    // Names that only look like devices are files like any other.
+    for (const std::string name : {"CONSOLE.txt", "com10", "nul_a", "LPT0"}) EXPECT_TRUE(SafeEntryPath(name)) << name;
 }
 
 TEST(TaskRowLayoutTest, RowOneStandsWhereTheTemplateStands) {
