@@ -16,7 +16,7 @@ using UniqueInternet = app::UniqueHandle<HINTERNET, CloseInternetHandle>;
 constexpr DWORD kNoticeInterval = 1000;
 constexpr DWORD kStopStep = 20;
 constexpr DWORD kChunkBytes = 256 * 1024;
-constexpr ULONGLONG kQuickReadMilliseconds = 50;  // a read this fast found its data waiting
+constexpr ULONGLONG kQuickReadMilliseconds = 100;  // a read this fast found its data waiting
 constexpr DWORD kConnectTimeout = 20000;
 // Long enough for a server that pauses, short enough that a dead one ends.
 constexpr DWORD kReceiveTimeout = 60000;
@@ -82,8 +82,9 @@ bool Receive(Transfer& transfer, HINTERNET request) {
         // under Wine holds the transfer to a fifth of the link's speed, so
         // with the length known a read that came back at once may ask for
         // twice as much next time, up to a chunk, and one that had to wait
-        // falls back to what is there: a slow link still shows its data
-        // about once a second.
+        // asks for half: reads stay about as large as what arrives in a
+        // tenth of a second, so a slow link still shows its data about once
+        // a second.
         DWORD wanted = available < kChunkBytes ? available : kChunkBytes;
         if (transfer.total > 0 && nextWanted > wanted) wanted = nextWanted;
         const ULONGLONG readStart = GetTickCount64();
@@ -94,7 +95,7 @@ bool Receive(Transfer& transfer, HINTERNET request) {
             break;
         }
         const bool quick = GetTickCount64() - readStart < kQuickReadMilliseconds;
-        nextWanted = quick ? (wanted < kChunkBytes / 2 ? wanted * 2 : kChunkBytes) : 0;
+        nextWanted = quick ? (wanted < kChunkBytes / 2 ? wanted * 2 : kChunkBytes) : wanted / 2;
         DWORD written = 0;
         if (!WriteFile(file.Get(), buffer.data(), read, &written, nullptr) || written != read) break;
         transfer.done += read;
