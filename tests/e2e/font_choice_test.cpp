@@ -2,6 +2,8 @@
 // the note editor shows afterwards, and which note window takes it over.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <algorithm>
 
 #include "support/driver.h"
@@ -126,13 +128,22 @@ TEST_F(FontChoiceTest, NoteOpenedBeforeKeepsItsLook) {
     HWND note = ShowNote(false);
     ASSERT_NE(note, nullptr);
     const RECT rect = WindowRectOf(note);
-    ASSERT_TRUE(WaitUntil([&] { return BandOf(rect, kRed).count > 100; }, 5000));
-    const int redBefore = BandOf(rect, kRed).count;
+    // Boxes that stood over the note have gone; wait until it is whole again.
+    const auto settledRed = [&] {
+        int last = -1, now = BandOf(rect, kRed).count;
+        WaitUntil([&] {
+            Sleep(250);
+            last = std::exchange(now, BandOf(rect, kRed).count);
+            return now == last && now > 100;
+        }, 5000);
+        return now;
+    };
+    const int redBefore = settledRed();
+    ASSERT_GT(redBefore, 100);
 
     ChooseBlueSongti();  // the button works while MainWindow is hidden
-    Sleep(300);  // time for a repaint that must not come
+    EXPECT_EQ(settledRed(), redBefore);
     EXPECT_EQ(BandOf(rect, kBlue).count, 0);
-    EXPECT_EQ(BandOf(rect, kRed).count, redBefore);
 }
 
 }  // namespace
