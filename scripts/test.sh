@@ -29,7 +29,7 @@ cmake --build "$BUILD_ROOT/win" -j"$jobs" >"$BUILD_ROOT/win.build.log" 2>&1 \
 passed=0; failed=0
 count() {  # reads ctest's closing line from a log
   local line total bad
-  line=$(grep -E '[0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
+  line=$(grep -aE '[0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
   total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
   bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
   passed=$((passed + ${total:-0} - ${bad:-0})); failed=$((failed + ${bad:-0}))
@@ -62,8 +62,9 @@ done
 "$root/scripts/with-display.sh" ctest --test-dir "$BUILD_ROOT/win" --output-on-failure --timeout 180 ${CTEST_ARGS:-} \
   >"$BUILD_ROOT/win.test.log" 2>&1
 stop_server
-grep -E 'Test +#|tests passed|failed out of' "$BUILD_ROOT/win.test.log" | grep -vE '^\s*$' || true
-grep -q 'Failed\|\*\*\*' "$BUILD_ROOT/win.test.log" && iconv -f GBK -t UTF-8 -c "$BUILD_ROOT/win.test.log" | grep -E -B2 -A20 'Failure|FAILED|Timeout' | head -n 300
+# The log is code page 936 text, as the programs write it.
+iconv -f GBK -t UTF-8 -c "$BUILD_ROOT/win.test.log" | grep -E "Test +#|tests passed|failed out of" || true
+grep -aq "Failed\|\*\*\*" "$BUILD_ROOT/win.test.log" && iconv -f GBK -t UTF-8 -c "$BUILD_ROOT/win.test.log" | grep -E -B2 -A20 'Failure|FAILED|Timeout' | head -n 300
 count "$BUILD_ROOT/win.test.log"
 
 echo "$passed passed, $failed failed"
