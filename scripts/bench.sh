@@ -36,15 +36,8 @@ if [ ! -f "$bench/archive.zip" ]; then
 fi
 
 # The loopback test server, stopped again whatever happens.
-server_pid=
-stop_server() { [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "$server_pid" 2>/dev/null; server_pid=; }
-trap stop_server EXIT
-python3 "$root/tests/server/test_server.py" "$port" >"$bench/server.log" 2>&1 &
-server_pid=$!
-for _ in $(seq 50); do
-  curl -fs "http://127.0.0.1:$port/__reset" >/dev/null && break
-  sleep 0.1
-done
+. "$root/scripts/test-server.sh"
+start_test_server "$port" "$bench/server.log" || exit 1
 quote() { python3 -c 'import sys, urllib.parse; print(urllib.parse.quote(sys.argv[1].encode(sys.argv[2]), safe=""))' "$1" "${2:-utf-8}"; }
 answer() { curl -fsS "http://127.0.0.1:$port/__answer?path=$(quote "$1" "$2")&kind=$3${4:+&$4}" >/dev/null || exit 1; }
 answer /bench16 utf-8 download "size=$((16 * 1024 * 1024))"
@@ -72,7 +65,7 @@ rm -rf "$bench/extract/unzip"
 
 # The Windows half, in one display and Wine session.
 "$root/scripts/with-display.sh" "$root/tests/bench/under_wine.sh" "$results" "$bench"
-stop_server
+stop_test_server
 
 # Figures from the result files: the median of a column over the rounds.
 median() { awk -v c="${2:-1}" 'NF >= c { print $c }' $1 2>/dev/null | sort -g |
