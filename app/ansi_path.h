@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace app {
 
@@ -11,5 +12,11 @@ std::size_t FindLastBackslash(std::string_view path);
 
 // The text before the last backslash; empty when there is none.
 std::string DirectoryOf(std::string_view path);
+
+// True when the path's last character is a backslash of its own.
+bool EndsWithBackslash(std::string_view path);
+
+// The parts of a path between slashes or backslashes.
+std::vector<std::string> SplitPath(std::string_view path);
 
 }  // namespace app

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/unique_handle.h"
+#include "app/unique_internet.h"
 #include "update/http_read_size.h"
 
 namespace update {
@@ -18,8 +18,7 @@ namespace {
 
 constexpr char kUserAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 
-void CloseInternetHandle(HINTERNET handle) { InternetCloseHandle(handle); }
-using UniqueInternet = app::UniqueHandle<HINTERNET, CloseInternetHandle>;
+using app::UniqueInternet;
 
 // The internet handle: opened by the first fetch that succeeds in opening it,
 // then reused, and left to lapse with the process.

@@ -4,13 +4,13 @@
 
 #include "app/unique_handle.h"
 #include "update/process_pending_messages.h"
-#include "updater/ansi_path.h"
+#include "app/ansi_path.h"
 
 namespace updater {
 namespace {
 
 void AppendBackslash(std::string& path) {
-    if (!EndsWithBackslash(path)) path += '\\';
+    if (!app::EndsWithBackslash(path)) path += '\\';
 }
 
 bool IsFolder(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }

@@ -5,13 +5,13 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/unique_internet.h"
 #include "updater/transfer_texts.h"
 
 namespace updater {
 namespace {
 
-void CloseInternetHandle(HINTERNET handle) { InternetCloseHandle(handle); }
-using UniqueInternet = app::UniqueHandle<HINTERNET, CloseInternetHandle>;
+using app::UniqueInternet;
 
 constexpr DWORD kNoticeInterval = 1000;
 constexpr DWORD kStopStep = 20;

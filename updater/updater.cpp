@@ -1,6 +1,6 @@
 #include "updater/updater.h"
 
-#include "updater/ansi_path.h"
+#include "app/own_directory.h"
 #include "updater/command_line.h"
 
 namespace updater {
@@ -8,15 +8,9 @@ namespace {
 
 const std::string kNoArgument;
 
-std::string OwnDirectory() {
-    char path[MAX_PATH * 2] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    return DirectoryOf(path);
-}
-
 }  // namespace
 
-Updater::Updater(HINSTANCE instance) : window_(instance, *this), directory_(OwnDirectory()) {}
+Updater::Updater(HINSTANCE instance) : window_(instance, *this), directory_(app::OwnDirectory()) {}
 
 const std::string& Updater::Argument(std::size_t position) const {
     return position >= 1 && position <= arguments_.size() ? arguments_[position - 1] : kNoArgument;

@@ -1,6 +1,6 @@
 #include "updater/zip_entry_name.h"
 
-#include "updater/ansi_path.h"
+#include "app/ansi_path.h"
 
 namespace updater {
 namespace {
@@ -43,7 +43,7 @@ bool NamesADevice(const std::string& part) {
 
 std::optional<EntryPath> SafeEntryPath(std::string_view name) {
     if (name.empty() || name[0] == '/' || name[0] == '\\') return std::nullopt;
-    std::vector<std::string> parts = SplitPath(name);
+    std::vector<std::string> parts = app::SplitPath(name);
     EntryPath path;
     path.folder = parts.back().empty();
     if (path.folder) parts.pop_back();

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "updater/ansi_path.h"
+#include "app/ansi_path.h"
 #include "updater/zip_entry_name.h"
 
 namespace updater {
@@ -15,7 +15,7 @@ constexpr unsigned kChunkBytes = 256 * 1024;
 // Creates every level of a folder below base; relative uses backslashes.
 void CreateFolders(ExtractionFiles& files, const std::string& base, const std::string& relative) {
     std::string path = base;
-    for (const std::string& part : SplitPath(relative)) {
+    for (const std::string& part : app::SplitPath(relative)) {
         if (part.empty()) continue;
         path += '\\';
         path += part;
@@ -68,7 +68,7 @@ int ExtractEntries(unzFile archive, const std::string& folder, ExtractionFiles& 
         } else if (path->folder) {
             CreateFolders(files, folder, path->relative);
         } else {
-            CreateFolders(files, folder, DirectoryOf(path->relative));
+            CreateFolders(files, folder, app::DirectoryOf(path->relative));
             if (!ExtractEntry(archive, files, folder + "\\" + path->relative, info.dosDate, buffer)) complete = false;
         }
         status = unzGoToNextFile(archive);

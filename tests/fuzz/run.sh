@@ -21,7 +21,7 @@ sources() {  # the sources of one target
     xml_tree) echo update/xml_tree.cpp ;;
     command_line) echo updater/command_line.cpp update/updater_command_line.cpp ;;
     manifest_version) echo update/manifest_version.cpp ;;
-    zip_extract) echo updater/zip_extraction.cpp updater/zip_entry_name.cpp updater/ansi_path.cpp \
+    zip_extract) echo updater/zip_extraction.cpp updater/zip_entry_name.cpp app/ansi_path.cpp \
                       tests/fuzz/memory_archive.cpp tests/fuzz/scratch_files.cpp ;;
     *) echo "run.sh: no target $1" >&2; return 1 ;;
   esac
@@ -47,7 +47,7 @@ for target in "${targets[@]}"; do
   binary="$out/${target}_fuzz"
   stale=no
   [ -f "$binary" ] || stale=yes
-  for f in "${files[@]}" "$root"/tests/fuzz/*.h "$root"/updater/*.h "$root"/update/*.h; do
+  for f in "${files[@]}" "$root"/tests/fuzz/*.h "$root"/updater/*.h "$root"/update/*.h "$root"/app/ansi_path.h; do
     [ "$f" -nt "$binary" ] && stale=yes
   done
   if [ $stale = yes ]; then

@@ -30,6 +30,18 @@ TEST(AnsiPath, LastBackslashSkipsSecondBytesOfDoubleByteCharacters) {
     EXPECT_EQ(DirectoryOf("C:\\Tools\\屏笺.exe"), "C:\\Tools");
     EXPECT_EQ(DirectoryOf("屏笺.exe"), "");
     EXPECT_EQ(DirectoryOf("C:\\dir\\"), "C:\\dir");
+    EXPECT_EQ(DirectoryOf("C:\\Tools\\升级文件\\update.exe"), "C:\\Tools\\升级文件");
+}
+
+TEST(AnsiPath, EndsWithBackslashOnlyWhenItIsACharacterOfItsOwn) {
+    // 0x95 0x5C is one character.
+    const std::string trailBackslash = "\x95\x5c";
+    EXPECT_TRUE(EndsWithBackslash("C:\\a\\"));
+    EXPECT_FALSE(EndsWithBackslash("C:\\a"));
+    EXPECT_FALSE(EndsWithBackslash(""));
+    EXPECT_FALSE(EndsWithBackslash("C:\\" + trailBackslash));
+    EXPECT_TRUE(EndsWithBackslash("C:\\" + trailBackslash + "\\"));
+    EXPECT_EQ(DirectoryOf("C:\\" + trailBackslash + "x"), "C:");
 }
 
 }  // namespace

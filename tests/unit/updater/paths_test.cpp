@@ -2,7 +2,6 @@
 // entries that may be written.
 #include <gtest/gtest.h>
 
-#include "updater/ansi_path.h"
 #include "updater/task_row_layout.h"
 #include "updater/updater_paths.h"
 #include "updater/zip_entry_name.h"
@@ -12,17 +11,6 @@ namespace {
 
 // "表" is 0xB1 0xED; 0x5C as a second byte: "\x95\x5c".
 const std::string kTrailBackslash = "\x95\x5c";
-
-TEST(AnsiPathTest, BackslashesThatAreCharactersOfTheirOwn) {
-    EXPECT_TRUE(EndsWithBackslash("C:\\a\\"));
-    EXPECT_FALSE(EndsWithBackslash("C:\\a"));
-    EXPECT_FALSE(EndsWithBackslash(""));
-    EXPECT_FALSE(EndsWithBackslash("C:\\" + kTrailBackslash));
-    EXPECT_TRUE(EndsWithBackslash("C:\\" + kTrailBackslash + "\\"));
-    EXPECT_EQ(DirectoryOf("C:\\Tools\\升级文件\\update.exe"), "C:\\Tools\\升级文件");
-    EXPECT_EQ(DirectoryOf("C:\\" + kTrailBackslash + "x"), "C:");
-    EXPECT_EQ(DirectoryOf("update.exe"), "");
-}
 
 TEST(UpdaterPathsTest, BelowTheUpdatersFolder) {
     const std::string dir = "C:\\My Tools\\升级文件";
