@@ -96,7 +96,7 @@ bool MainWindow::CreateControls() {
     editorFont_.Attach(编辑框1写字_);
     editorFont_.SetRecord(InitialEditorFont());
     SendMessageA(编辑框1写字_, EM_SETSEL, 0, 0);
-    SetFocus(编辑框1写字_);
+    focusedControl_ = 编辑框1写字_;  // it gets the focus when the window is first activated
     return true;
 }
 
@@ -202,6 +202,19 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(windowFont_);
+    case WM_ACTIVATE:
+        // As in a dialog, the control that had the focus gets it back when
+        // the window is active again, so typing goes on where it left off.
+        // Setting it here rather than at creation also spares activating
+        // the window once while it is still hidden.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(window_, focus)) focusedControl_ = focus;
+        } else if (!HIWORD(wParam) && focusedControl_ && IsWindow(focusedControl_)) {  // not when minimised
+            SetFocus(focusedControl_);
+            return 0;
+        }
+        break;
     case WM_NEXTDLGCTL: {
         // A multi-line edit box hands Tab on like this; a dialog would move
         // the focus, and so does this window.

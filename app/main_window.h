@@ -87,6 +87,7 @@ private:
     HWND 按钮1字体_ = nullptr;
     HWND 按钮1写字_ = nullptr;
     HWND 编辑框1写字_ = nullptr;
+    HWND focusedControl_ = nullptr;  // the control to get the focus when the window is activated
     WNDPROC editorDefaultProc_ = nullptr;
     WNDPROC labelDefaultProc_ = nullptr;
     FormTimer 时钟1关于_{kIdAboutTimer};

@@ -10,21 +10,19 @@
 #include <optional>
 #include <string_view>
 
-#include "app/unique_internet.h"
 #include "update/http_read_size.h"
+#include "update/wininet_on_demand.h"
 
 namespace update {
 namespace {
 
 constexpr char kUserAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 
-using app::UniqueInternet;
-
 // The internet handle: opened by the first fetch that succeeds in opening it,
 // then reused, and left to lapse with the process.
-HINTERNET InternetHandle() {
+HINTERNET InternetHandle(const WinInet& api) {
     static HINTERNET internet = nullptr;
-    if (!internet) internet = InternetOpenA(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+    if (!internet) internet = api.InternetOpenA(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
     return internet;
 }
 
@@ -54,14 +52,14 @@ std::string Narrow(const wchar_t* text) {
 // through the wide entry points because Wine's ANSI InternetCanonicalizeUrlA
 // cuts a URL with two-byte characters short by their number; the parts come
 // back in the ANSI code page unchanged.
-std::optional<UrlParts> SplitUrl(const std::string& url) {
+std::optional<UrlParts> SplitUrl(const WinInet& api, const std::string& url) {
     const std::wstring wide = Wide(url);
     DWORD size = static_cast<DWORD>(wide.size()) * 3 + 64;
     std::wstring canonical(size, L'\0');
-    if (!InternetCanonicalizeUrlW(wide.c_str(), canonical.data(), &size, ICU_NO_ENCODE)) {
+    if (!api.InternetCanonicalizeUrlW(wide.c_str(), canonical.data(), &size, ICU_NO_ENCODE)) {
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return std::nullopt;
         canonical.assign(size + 1, L'\0');
-        if (!InternetCanonicalizeUrlW(wide.c_str(), canonical.data(), &size, ICU_NO_ENCODE)) return std::nullopt;
+        if (!api.InternetCanonicalizeUrlW(wide.c_str(), canonical.data(), &size, ICU_NO_ENCODE)) return std::nullopt;
     }
     canonical.resize(std::char_traits<wchar_t>::length(canonical.c_str()));
 
@@ -82,7 +80,7 @@ std::optional<UrlParts> SplitUrl(const std::string& url) {
     parts.dwUrlPathLength = static_cast<DWORD>(capacity);
     parts.lpszExtraInfo = extra.data();
     parts.dwExtraInfoLength = static_cast<DWORD>(capacity);
-    if (!InternetCrackUrlW(canonical.c_str(), static_cast<DWORD>(canonical.size()), 0, &parts)) return std::nullopt;
+    if (!api.InternetCrackUrlW(canonical.c_str(), static_cast<DWORD>(canonical.size()), 0, &parts)) return std::nullopt;
 
     UrlParts result;
     result.host = Narrow(host.c_str());
@@ -93,40 +91,43 @@ std::optional<UrlParts> SplitUrl(const std::string& url) {
     return result;
 }
 
-std::optional<std::string_view> ContentLength(HINTERNET request, char (&buffer)[32]) {
+std::optional<std::string_view> ContentLength(const WinInet& api, HINTERNET request, char (&buffer)[32]) {
     DWORD size = sizeof buffer - 1;
     DWORD index = 0;
-    if (!HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH, buffer, &size, &index)) return std::nullopt;
+    if (!api.HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH, buffer, &size, &index)) return std::nullopt;
     return std::string_view(buffer, size < sizeof buffer ? size : sizeof buffer - 1);
 }
 
 std::string Fetch(const std::string& url) {
-    if (url.empty()) return {};
-    const std::optional<UrlParts> parts = SplitUrl(url);
+    const WinInet* loaded = WinInetOnDemand();
+    if (url.empty() || !loaded) return {};
+    const WinInet& api = *loaded;
+    const std::optional<UrlParts> parts = SplitUrl(api, url);
     if (!parts) return {};
-    HINTERNET internet = InternetHandle();
+    HINTERNET internet = InternetHandle(api);
     if (!internet) return {};
 
-    UniqueInternet connection(InternetConnectA(internet, parts->host.c_str(), parts->port, parts->user.c_str(),
-                                               parts->password.c_str(), INTERNET_SERVICE_HTTP, 0, 0));
+    UniqueInternet connection(api.InternetConnectA(internet, parts->host.c_str(), parts->port,
+                                                   parts->user.c_str(), parts->password.c_str(),
+                                                   INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) return {};
 
     // The system's configured proxy applies, without credentials.
     INTERNET_PROXY_INFO proxy{INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr};
-    InternetSetOptionA(internet, INTERNET_OPTION_PROXY, &proxy, sizeof proxy);
+    api.InternetSetOptionA(internet, INTERNET_OPTION_PROXY, &proxy, sizeof proxy);
     char none[] = "";
-    InternetSetOptionA(connection.Get(), INTERNET_OPTION_PROXY_USERNAME, none, 1);
-    InternetSetOptionA(connection.Get(), INTERNET_OPTION_PROXY_PASSWORD, none, 1);
+    api.InternetSetOptionA(connection.Get(), INTERNET_OPTION_PROXY_USERNAME, none, 1);
+    api.InternetSetOptionA(connection.Get(), INTERNET_OPTION_PROXY_PASSWORD, none, 1);
 
     const char* acceptTypes[] = {"Accept: */* \r\n", nullptr};
-    UniqueInternet request(HttpOpenRequestA(connection.Get(), "GET", parts->path.c_str(), "HTTP/1.0", nullptr,
-                                            acceptTypes, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
+    UniqueInternet request(api.HttpOpenRequestA(connection.Get(), "GET", parts->path.c_str(), "HTTP/1.0", nullptr,
+                                                acceptTypes, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
     if (!request) return {};
     static constexpr char kHeaders[] = "Accept: */*\r\n\r\n";
-    if (!HttpSendRequestA(request.Get(), kHeaders, sizeof kHeaders - 1, nullptr, 0)) return {};
+    if (!api.HttpSendRequestA(request.Get(), kHeaders, sizeof kHeaders - 1, nullptr, 0)) return {};
 
     char lengthText[32] = {};
-    const std::size_t readSize = ReadSizeFor(ContentLength(request.Get(), lengthText));
+    const std::size_t readSize = ReadSizeFor(ContentLength(api, request.Get(), lengthText));
     const std::unique_ptr<char[]> block(new (std::nothrow) char[readSize]);
     if (!block) return {};
 
@@ -134,7 +135,7 @@ std::string Fetch(const std::string& url) {
     while (body.size() < kMaxBodySize) {
         const auto wanted = static_cast<DWORD>(std::min(readSize, kMaxBodySize - body.size()));
         DWORD read = 0;
-        if (!InternetReadFile(request.Get(), block.get(), wanted, &read) || read == 0) break;
+        if (!api.InternetReadFile(request.Get(), block.get(), wanted, &read) || read == 0) break;
         body.append(block.get(), read);
     }
     return body;

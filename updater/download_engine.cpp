@@ -5,13 +5,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/unique_internet.h"
 #include "updater/transfer_texts.h"
+#include "updater/unique_internet.h"
 
 namespace updater {
 namespace {
-
-using app::UniqueInternet;
 
 constexpr DWORD kNoticeInterval = 1000;
 constexpr DWORD kStopStep = 20;

@@ -4,6 +4,7 @@
 
 #include "support/driver.h"
 #include "support/main_program.h"
+#include "support/stand_in_window.h"
 
 namespace e2e {
 namespace {
@@ -166,7 +167,7 @@ TEST_F(MainWindowTest, EscAndEnterCloseNothingAndEnterBreaksTheLine) {
     EXPECT_TRUE(program_->Running());
 }
 
-TEST_F(MainWindowTest, TabMovesTheFocusFromTheNoteToTheButtons) {
+TEST_F(MainWindowTest, TabMovesTheFocusFromTheNoteToTheButtonsAndItComesBackThere) {
     ASSERT_TRUE(BringToFront(main_));
     const auto focus = [&] {
         GUITHREADINFO info{};
@@ -178,6 +179,15 @@ TEST_F(MainWindowTest, TabMovesTheFocusFromTheNoteToTheButtons) {
     PressKey(VK_TAB);
     EXPECT_TRUE(WaitUntil([&] { return focus() == Control(kFontButton); }, 3000));
     PressKey(VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return focus() == Control(kNoteButton); }, 3000));
+
+    // Another window takes the activation; coming back, the focus is where it was.
+    {
+        StandInWindow other("另一个程序", "", false);
+        ASSERT_TRUE(BringToFront(other.Handle()));
+        ASSERT_NE(focus(), Control(kNoteButton));
+    }
+    ASSERT_TRUE(BringToFront(main_));
     EXPECT_TRUE(WaitUntil([&] { return focus() == Control(kNoteButton); }, 3000));
 }
 

@@ -5,12 +5,12 @@
 
 #include "app/unique_handle.h"
 
-namespace app {
+namespace updater {
 
 namespace detail {
 inline void CloseInternetHandle(HINTERNET h) { InternetCloseHandle(h); }
 }  // namespace detail
 
-using UniqueInternet = UniqueHandle<HINTERNET, detail::CloseInternetHandle>;
+using UniqueInternet = app::UniqueHandle<HINTERNET, detail::CloseInternetHandle>;
 
-}  // namespace app
+}  // namespace updater
