@@ -9,7 +9,6 @@ results=$1 bench=$2
 win="$BUILD_ROOT/win"
 dist="$win/dist"
 rounds=${BENCH_ROUNDS:-31}
-port=${TEST_HTTP_PORT:-18080}
 windows_path() { echo "Z:$1" | tr / '\\'; }
 # The last line a Wine program printed, without the carriage return.
 run() { local out=$1; shift; timeout 600 wine "$@" 2>"$out.log" | tr -d '\r' | tail -n 1 >"$out"; }
@@ -21,7 +20,7 @@ updater=$(windows_path "$bench/download/updater/update.exe")
 for size in 16 256; do
   for round in 1 2 3; do
     run "$results/download$size.$round" "$win/tests/bench/download_bench.exe" "$updater" \
-      "http://127.0.0.1:$port/bench$size" $((size * 1024 * 1024))
+      "$DOWNLOAD_BASE/bench$size.bin" $((size * 1024 * 1024))
   done
 done
 
