@@ -45,6 +45,8 @@ bool MainWindow::Create() {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance_;
+    // The window shows its class's icons; sending them again with WM_SETICON
+    // only made Wine convert them for the window manager once more.
     windowClass.hIcon = bigIcon_.Get();
     windowClass.hIconSm = smallIcon_.Get();
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
@@ -57,8 +59,6 @@ bool MainWindow::Create() {
     CreateWindowExA(0, kClassName, kTitle, style, origin.x, origin.y, kWidth, kHeight, nullptr, nullptr,
                     instance_, this);
     if (!window_) return false;
-    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
-    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
     if (!CreateControls()) return false;
     OnCreated();
