@@ -51,6 +51,14 @@ void Redraw(HWND window, UINT flags) {
     if (IsWindow(window)) RedrawWindow(window, nullptr, nullptr, flags);
 }
 
+// The control handles the message in its usual way and is then drawn again in
+// the state the message left it in.
+LRESULT HandleThenRedraw(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT flags) {
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    Redraw(window, flags);
+    return result;
+}
+
 // createdStyle: the style the control was created with, when known; an edit
 // box then has dropped WS_BORDER from its style and draws that border itself.
 void Skin(HWND window, LONG createdStyle = 0) {
@@ -228,11 +236,8 @@ LRESULT ComboMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
     case WM_MOUSELEAVE:
         return HandleHover(window, message, wParam, lParam, RDW_INVALIDATE);
-    case WM_ENABLE: {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        Redraw(window, RDW_INVALIDATE);
-        return result;
-    }
+    case WM_ENABLE:
+        return HandleThenRedraw(window, message, wParam, lParam, RDW_INVALIDATE);
     default:
         return DefSubclassProc(window, message, wParam, lParam);
     }
@@ -258,11 +263,8 @@ LRESULT UpDownMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
-    case WM_ENABLE: {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        Redraw(window, RDW_INVALIDATE);
-        return result;
-    }
+    case WM_ENABLE:
+        return HandleThenRedraw(window, message, wParam, lParam, RDW_INVALIDATE);
     default:
         return DefSubclassProc(window, message, wParam, lParam);
     }
